@@ -1,0 +1,3 @@
+// The message-cracking macros live in windows.h here; this keeps the Windows include spelling working.
+#pragma once
+#include "windows.h"

@@ -1,0 +1,190 @@
+// Behaviour that depends on a real window manager (icewm with taskbar and tray).
+#include "TestWindow.h"
+#include "TrayIcons.h"
+#include "support/VirtualDisplay.h"
+#include "support/WaitUntil.h"
+#include "support/Xdo.h"
+
+#include "qt/QtBridge.h"
+
+#include <shellapi.h>
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+using testsupport::WaitUntil;
+using testsupport::Xdo;
+
+namespace {
+
+RECT WindowRectOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+bool SameRect(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b);
+}
+
+unsigned long XidOf(HWND hwnd) {
+  QWidget* widget = win32qt::WidgetFromHwnd(hwnd);
+  return widget ? static_cast<unsigned long>(widget->winId()) : 0;
+}
+
+// Client windows from bottom to top, as the window manager stacks them.
+std::vector<unsigned long> Stacking() {
+  const std::string out = Xdo::Run({"xprop", "-root", "_NET_CLIENT_LIST_STACKING"});
+  std::vector<unsigned long> ids;
+  const auto hash = out.find('#');
+  if (hash == std::string::npos) return ids;
+  std::istringstream in(out.substr(hash + 1));
+  for (std::string token; std::getline(in, token, ',');) ids.push_back(std::stoul(token, nullptr, 16));
+  return ids;
+}
+
+bool Above(HWND upper, HWND lower) {
+  const auto ids = Stacking();
+  const auto u = std::find(ids.begin(), ids.end(), XidOf(upper));
+  const auto l = std::find(ids.begin(), ids.end(), XidOf(lower));
+  return u != ids.end() && l != ids.end() && u > l;
+}
+
+bool Managed(HWND hwnd) {
+  const auto ids = Stacking();
+  return std::find(ids.begin(), ids.end(), XidOf(hwnd)) != ids.end();
+}
+
+bool Viewable(HWND hwnd) {
+  const std::string out = Xdo::Run({"xwininfo", "-id", std::to_string(XidOf(hwnd))});
+  return out.find("IsViewable") != std::string::npos;
+}
+
+TEST(WorkArea, ExcludesTheTaskbar) {
+  const auto published = Xdo::WorkArea();
+  RECT work{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  EXPECT_EQ(work.right - work.left, published.width);
+  EXPECT_EQ(work.bottom - work.top, published.height);
+  EXPECT_EQ(work.right - work.left, testsupport::VirtualDisplay::kWidth);
+  EXPECT_LT(work.bottom - work.top, testsupport::VirtualDisplay::kHeight);
+  EXPECT_EQ(work.bottom - work.top, 774);
+  EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1280);
+  EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 800);
+}
+
+TEST(Frame, CaptionStyleDecidesWhetherTheManagerDrawsAFrame) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow window("framed", log);
+  ASSERT_TRUE(window.Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 100, 100, 400, 300));
+  const HWND hwnd = window.Handle();
+  auto framed = [&] {
+    RECT outer = WindowRectOf(hwnd), client{};
+    GetClientRect(hwnd, &client);
+    return outer.right - outer.left > client.right && outer.bottom - outer.top > client.bottom;
+  };
+  EXPECT_TRUE(WaitUntil(framed));
+  SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) & ~WS_CAPTION);
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_TRUE(WaitUntil([&] { return !framed(); }));
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+TEST(Placement, MaximisedWindowRoundTrips) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow window("placed", log);
+  ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 100, 100, 400, 300));
+  const HWND hwnd = window.Handle();
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT normal{100, 100, 500, 400};
+  // The manager places a new window asynchronously; the normal rectangle is only known after that.
+  ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && SameRect(WindowRectOf(hwnd), normal); }));
+
+  ShowWindow(hwnd, SW_MAXIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), work); }));
+  EXPECT_TRUE(IsZoomed(hwnd));
+  const auto size = window.Last(WM_SIZE);
+  EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
+  EXPECT_EQ(LOWORD(size->lParam), work.right - work.left);
+  EXPECT_EQ(HIWORD(size->lParam), work.bottom - work.top);
+
+  WINDOWPLACEMENT saved{};
+  saved.length = sizeof saved;
+  ASSERT_TRUE(GetWindowPlacement(hwnd, &saved));
+  EXPECT_EQ(saved.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
+  EXPECT_TRUE(SameRect(saved.rcNormalPosition, normal));
+
+  ShowWindow(hwnd, SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), normal); }));
+  EXPECT_FALSE(IsZoomed(hwnd));
+
+  ASSERT_TRUE(SetWindowPlacement(hwnd, &saved));
+  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), work); }));
+  ShowWindow(hwnd, SW_RESTORE);
+  EXPECT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), normal); }));
+}
+
+TEST(OwnedWindow, StaysAboveItsOwnerAndOutlivesItsHiding) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow owner("owner", log), owned("owned", log);
+  ASSERT_TRUE(owner.Create(WS_POPUP | WS_VISIBLE, 0, 100, 100, 400, 300));
+  ASSERT_TRUE(owned.Create(WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW, 250, 200, 200, 150, owner.Handle()));
+  ASSERT_TRUE(WaitUntil([&] { return Managed(owner.Handle()) && Managed(owned.Handle()); }));
+  ASSERT_TRUE(Xdo::Click(120, 120));  // on the owner, away from the owned window
+  ASSERT_TRUE(WaitUntil([&] { return owner.Count(WM_LBUTTONUP) == 1; }));
+  EXPECT_TRUE(WaitUntil([&] { return Above(owned.Handle(), owner.Handle()); }));
+  ShowWindow(owner.Handle(), SW_HIDE);
+  EXPECT_TRUE(WaitUntil([&] { return !Viewable(owner.Handle()); }));
+  EXPECT_TRUE(IsWindowVisible(owned.Handle()));
+  EXPECT_TRUE(Viewable(owned.Handle()));
+}
+
+TEST(Mouse, CaptionDragMovesTheWindowThroughTheWindowManager) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow window("dragged", log, [](HWND hwnd, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+    if (msg != WM_NCHITTEST) return std::nullopt;
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(hwnd, &p);
+    return p.y < 30 ? HTCAPTION : HTCLIENT;
+  });
+  ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 200, 200, 300, 200));
+  ASSERT_TRUE(WaitUntil([&] { return Managed(window.Handle()); }));
+  ASSERT_TRUE(Xdo::Drag(250, 210, 400, 330));
+  EXPECT_TRUE(WaitUntil([&] {
+    const RECT r = WindowRectOf(window.Handle());
+    return r.left == 350 && r.top == 320;
+  }));
+  EXPECT_EQ(GET_Y_LPARAM(window.Last(WM_MOVE)->lParam), 320);
+}
+
+TEST(Tray, DockedIconReportsClicksToItsWindow) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow window("tray-owner", log);
+  ASSERT_TRUE(window.Create(WS_POPUP, 0, 0, 0, 10, 10));
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window.Handle();
+  data.uID = 9;
+  data.uFlags = NIF_MESSAGE | NIF_TIP;
+  data.uCallbackMessage = WM_APP + 5;
+  wcscpy(data.szTip, L"tessvane");
+  ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &data));
+  QRect where;
+  ASSERT_TRUE(WaitUntil([&] {
+    where = win32::TrayIcons::Instance().Geometry(window.Handle(), 9);
+    return where.width() > 0 && where.x() > 0;
+  }));
+  ASSERT_TRUE(Xdo::Click(where.center().x(), where.center().y(), 1));
+  ASSERT_TRUE(WaitUntil([&] { return window.Count(WM_APP + 5) >= 1; }));
+  EXPECT_EQ(window.Last(WM_APP + 5)->wParam, 9u);
+  EXPECT_EQ(window.Last(WM_APP + 5)->lParam, static_cast<LPARAM>(WM_LBUTTONUP));
+  ASSERT_TRUE(Xdo::Click(where.center().x(), where.center().y(), 3));
+  ASSERT_TRUE(WaitUntil([&] { return window.Last(WM_APP + 5)->lParam == static_cast<LPARAM>(WM_RBUTTONUP); }));
+  EXPECT_TRUE(Shell_NotifyIconW(NIM_DELETE, &data));
+}
+
+}  // namespace
