@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/Globals.h"
+#include "include/cef_app.h"
 #include "client/ErrorPage.h"
 #include "client/GameMarker.h"
 #include "client/ShellAddress.h"
@@ -99,6 +100,6 @@ CefRefPtr<CefBrowser> SimpleHandler::GetBrowser()
 {
     std::lock_guard<std::mutex> lock(browser_list_mutex_);
     if (browser_list_.empty())
-        return NULL;
+        return nullptr;
     return browser_list_.front();
 }

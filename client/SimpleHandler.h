@@ -7,6 +7,14 @@
 #include <mutex>
 
 #include "include/cef_client.h"
+#include "include/cef_context_menu_handler.h"
+#include "include/cef_display_handler.h"
+#include "include/cef_geolocation_handler.h"
+#include "include/cef_jsdialog_handler.h"
+#include "include/cef_life_span_handler.h"
+#include "include/cef_load_handler.h"
+#include "include/cef_render_process_handler.h"
+#include "include/cef_request_handler.h"
 
 class SimpleHandler : public CefClient,
                       public CefDisplayHandler,

@@ -25,7 +25,7 @@ CDuiFormLoginBrowser::~CDuiFormLoginBrowser() = default;
 LRESULT CDuiFormLoginBrowser::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     LRESULT lRes = WindowImplBase::HandleMessage(uMsg, wParam, lParam);
-    if (uMsg >= WM_KEYFIRST && uMsg <= WM_UNICHAR)
+    if (uMsg >= WM_KEYFIRST && uMsg <= WM_KEYLAST)
         return 0;
     return lRes;
 }
@@ -41,5 +41,5 @@ void CDuiFormLoginBrowser::InitWindow()
     window_info.SetAsChild(m_hWnd, rc);
     window_info.style = kLoginBrowserStyle;
 
-    CefBrowserHost::CreateBrowser(window_info, g_handler.get(), LOGIN_PAGE_URL, browser_settings, NULL);
+    CefBrowserHost::CreateBrowser(window_info, g_handler.get(), LOGIN_PAGE_URL, browser_settings, nullptr);
 }
