@@ -53,11 +53,13 @@ TEST_P(CreateDirectoriesTable, CreatesEveryMissingFolderOrStops)
 
     EXPECT_EQ(c.result, CreateDirectories(Path(c.path).c_str()));
     for (const char* folder : c.created) {
-        if (folder)
+        if (folder) {
             EXPECT_TRUE(fs::is_directory(root_ / folder)) << folder;
+        }
     }
-    if (c.absent)
+    if (c.absent) {
         EXPECT_FALSE(fs::exists(root_ / c.absent)) << c.absent;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CreateDirectoriesTable, ::testing::ValuesIn(kCreateCases),

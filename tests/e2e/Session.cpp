@@ -1,0 +1,105 @@
+#include "e2e/Session.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "support/Xdo.h"
+
+namespace e2e {
+
+namespace {
+
+using testsupport::Xdo;
+
+struct ButtonCentre {
+    const char* name;
+    int x, y;  // relative to the start window's top-left corner
+};
+
+// Where FormLogin.xml lays out the title-bar buttons of the 1130-pixel-wide start window.
+const ButtonCentre kStartButtons[] = {
+    {"officialbtn", 648, 20}, {"rechargebtn", 758, 20}, {"forumbtn", 868, 20},
+    {"servicebtn", 978, 20},  {"minbtn", 1068, 20},     {"closebtn", 1106, 20},
+};
+
+int FieldAfter(const std::string& text, const std::string& label)
+{
+    const auto at = text.find(label);
+    return at == std::string::npos ? 0 : std::atoi(text.c_str() + at + label.size());
+}
+
+}  // namespace
+
+Session::Session(const std::string& config, const std::string& executable)
+{
+    char pattern[] = "/tmp/tessvane-e2e-XXXXXX";
+    scratch_ = mkdtemp(pattern);
+    config_ = scratch_ + "/" + config;
+    const std::map<std::string, std::string> environment = {
+        {"XDG_CONFIG_HOME", config_},
+        {"QTWEBENGINE_DISABLE_SANDBOX", "1"},
+    };
+    process_ = std::make_unique<TessvaneProcess>(executable, environment);
+}
+
+Session::~Session()
+{
+    process_.reset();
+    std::filesystem::remove_all(scratch_);
+}
+
+bool Session::WaitForWindow(const std::string& name, unsigned long* window)
+{
+    const std::string pid = std::to_string(process_->Pid());
+    return Eventually(
+        [&] {
+            std::istringstream found(Xdo::Run({"xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", name}));
+            return static_cast<bool>(found >> *window);
+        },
+        kDeadline);
+}
+
+bool Session::WaitForStartWindow()
+{
+    return WaitForWindow("^Varnholt$", &start_window_);
+}
+
+bool Session::WaitForLoginWindow()
+{
+    return WaitForWindow("^LoginBrowser$", &login_window_);
+}
+
+void Session::ClickStartButton(const std::string& name)
+{
+    const Rect window = StartWindowRect();
+    for (const ButtonCentre& button : kStartButtons) {
+        if (name == button.name)
+            Xdo::Click(window.x + button.x, window.y + button.y);
+    }
+}
+
+void Session::ClickLoginPage(int x, int y)
+{
+    const Rect window = LoginWindowRect();
+    Xdo::Click(window.x + x, window.y + y);
+}
+
+Rect Session::WindowRect(unsigned long window)
+{
+    const std::string info = Xdo::Run({"xwininfo", "-id", std::to_string(window)});
+    return Rect{FieldAfter(info, "Absolute upper-left X:"), FieldAfter(info, "Absolute upper-left Y:"),
+                FieldAfter(info, "Width:"), FieldAfter(info, "Height:")};
+}
+
+bool Session::IsInTaskbar(unsigned long window)
+{
+    std::ostringstream hex;
+    hex << "0x" << std::hex << window;
+    const std::string clients = Xdo::Run({"xprop", "-root", "_NET_CLIENT_LIST"});
+    const std::string state = Xdo::Run({"xprop", "-id", std::to_string(window), "_NET_WM_STATE"});
+    return clients.find(hex.str()) != std::string::npos && state.find("SKIP_TASKBAR") == std::string::npos;
+}
+
+}  // namespace e2e

@@ -1,0 +1,55 @@
+// One run of tessvane for an end-to-end test: a private application-data folder, the process,
+// and what the player sees of it on the test's display. Main thread of the test only; the
+// destructor stops the program and removes the folder.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "e2e/TessvaneProcess.h"
+
+namespace e2e {
+
+constexpr std::chrono::milliseconds kDeadline{20000};
+
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+class Session {
+public:
+    // `config` is the application-data folder below the session's scratch folder; it need not exist.
+    explicit Session(const std::string& config = "config", const std::string& executable = TESSVANE_EXECUTABLE);
+    ~Session();
+
+    bool WaitForStartWindow();
+    bool WaitForLoginWindow();
+    unsigned long StartWindow() const { return start_window_; }
+    unsigned long LoginWindow() const { return login_window_; }
+    Rect StartWindowRect() const { return WindowRect(start_window_); }
+    Rect LoginWindowRect() const { return WindowRect(login_window_); }
+
+    // Clicks a title-bar button of the start window, as laid out by the shipped skin.
+    void ClickStartButton(const std::string& name);
+    // Clicks at a point of the login page (page coordinates).
+    void ClickLoginPage(int x, int y);
+
+    static Rect WindowRect(unsigned long window);
+    static bool IsInTaskbar(unsigned long window);
+
+    TessvaneProcess& Process() { return *process_; }
+    std::string ConfigFolder() const { return config_; }
+    std::string Log() const { return process_->Log(); }
+
+private:
+    bool WaitForWindow(const std::string& name, unsigned long* window);
+
+    std::string scratch_;
+    std::string config_;
+    std::unique_ptr<TessvaneProcess> process_;
+    unsigned long start_window_ = 0;
+    unsigned long login_window_ = 0;
+};
+
+}  // namespace e2e
