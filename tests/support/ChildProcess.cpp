@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -46,13 +47,20 @@ bool ChildProcess::Start(const std::vector<std::string>& args, const std::map<st
   auto argPointers = Pointers(argv);
   auto envPointers = Pointers(envp);
   if (keepFd >= 0) fcntl(keepFd, F_SETFD, 0);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  const int error = posix_spawnp(&pid_, argv[0].c_str(), &actions, nullptr, argPointers.data(), envPointers.data());
-  posix_spawn_file_actions_destroy(&actions);
-  if (error != 0) pid_ = -1;
-  return error == 0;
+  const pid_t parent = getpid();
+  pid_ = fork();
+  if (pid_ == 0) {
+    // A test that aborts must not leave its display behind, nor hold CTest's output pipe open.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (getppid() != parent) _exit(127);
+    const int devNull = open("/dev/null", O_RDWR);
+    dup2(devNull, STDIN_FILENO);
+    dup2(devNull, STDOUT_FILENO);
+    dup2(devNull, STDERR_FILENO);
+    execvpe(argv[0].c_str(), argPointers.data(), envPointers.data());
+    _exit(127);
+  }
+  return pid_ > 0;
 }
 
 bool ChildProcess::Running() {

@@ -18,7 +18,8 @@ class ChildProcess {
   ~ChildProcess();
 
   // Starts `args[0]` found on PATH; `extraEnv` entries override the inherited environment.
-  // `keepFd` stays open in the child (for -displayfd). Returns false when it could not start.
+  // `keepFd` stays open in the child (for -displayfd). The child's output is discarded and it is
+  // killed when the test process dies. Returns false when it could not start.
   bool Start(const std::vector<std::string>& args, const std::map<std::string, std::string>& extraEnv = {},
              int keepFd = -1);
   bool Running();

@@ -58,9 +58,10 @@ std::shared_ptr<Window> WindowLifecycle::NewRecord(const CreateRequest& request,
 
 QRect WindowLifecycle::InitialRect(const Window& window, const CreateRequest& request) {
   const bool overlapped = !window.IsChild() && !(request.style & WS_POPUP);
-  QRect r(request.x, request.y, request.width, request.height);
-  if (request.x == CW_USEDEFAULT) r.moveTopLeft(QPoint(0, 0));
-  if (request.width == CW_USEDEFAULT) r.setSize(QSize(0, 0));
+  // CW_USEDEFAULT is INT_MIN: never let it into QRect's arithmetic.
+  const QPoint origin = request.x == CW_USEDEFAULT ? QPoint(0, 0) : QPoint(request.x, request.y);
+  const QSize size = request.width == CW_USEDEFAULT ? QSize(0, 0) : QSize(request.width, request.height);
+  QRect r(origin, size);
   if (!overlapped) return r;
   QScreen* screen = QGuiApplication::primaryScreen();
   const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
