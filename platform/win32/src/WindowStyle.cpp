@@ -44,6 +44,17 @@ void WindowStyle::AttachToOwner(Window& window) {
   window.widget->windowHandle()->setTransientParent(ownerTop->windowHandle());
 }
 
+// Qt makes a new native window when the flags change or when a texture-drawn child such as a
+// browser view arrives; the transient link to the owner, and those of the owned windows, would
+// otherwise still name the old one and the owned windows would fall below their owner.
+void WindowStyle::RelinkNativeWindow(Window& window) {
+  if (!window.widget || window.IsChild() || !window.widget->internalWinId()) return;
+  AttachToOwner(window);
+  for (const auto& owned : WindowRegistry::Instance().Owned(window.hwnd)) {
+    if (owned->widget && owned->widget->internalWinId()) AttachToOwner(*owned);
+  }
+}
+
 void WindowStyle::Apply(Window& window) {
   if (!window.widget || window.IsChild()) return;
   const Qt::WindowFlags flags = FlagsFor(window);

@@ -16,6 +16,9 @@ class WindowStyle {
   static void Apply(Window& window);
   // Makes the owner's window the transient parent so the window manager keeps it above.
   static void AttachToOwner(Window& window);
+  // Renews the transient links of the window and of the windows it owns once its native
+  // window has been made anew.
+  static void RelinkNativeWindow(Window& window);
   // Shows or hides the widget for a changed WS_VISIBLE bit, without messages.
   static void SyncVisibility(Window& window);
 };

@@ -4,6 +4,7 @@
 #include "KeyMap.h"
 #include "MessageQueue.h"
 #include "PaintRegistry.h"
+#include "WindowStyle.h"
 #include "WindowGeometry.h"
 #include "WindowLifecycle.h"
 #include "WindowRegistry.h"
@@ -99,6 +100,7 @@ bool WindowWidget::event(QEvent* event) {
       {QEvent::Resize, &WindowWidget::OnGeometry},
       {QEvent::WindowStateChange, &WindowWidget::OnStateChange},
       {QEvent::Close, &WindowWidget::OnClose},
+      {QEvent::WinIdChange, &WindowWidget::OnNativeWindowChange},
   };
   const auto it = table.find(event->type());
   auto window = it == table.end() ? nullptr : Record();
@@ -220,6 +222,11 @@ bool WindowWidget::OnKeyRelease(Window& window, QEvent* event) {
   const bool system = (key->modifiers() & Qt::AltModifier) || vk == VK_F10;
   PostInput(window, system ? WM_SYSKEYUP : WM_KEYUP, vk, KeyData(*key, true));
   return true;
+}
+
+bool WindowWidget::OnNativeWindowChange(Window& window, QEvent*) {
+  WindowStyle::RelinkNativeWindow(window);
+  return false;
 }
 
 bool WindowWidget::OnPaint(Window& window, QEvent* event) {

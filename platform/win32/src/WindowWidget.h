@@ -48,6 +48,7 @@ class WindowWidget : public QWidget {
   bool OnGeometry(Window& window, QEvent* event);
   bool OnStateChange(Window& window, QEvent* event);
   bool OnClose(Window& window, QEvent* event);
+  bool OnNativeWindowChange(Window& window, QEvent* event);
   bool OnButton(Window& window, QMouseEvent* event, int column);
 
   const HWND hwnd_;

@@ -143,6 +143,30 @@ TEST(OwnedWindow, StaysAboveItsOwnerAndOutlivesItsHiding) {
   EXPECT_TRUE(Viewable(owned.Handle()));
 }
 
+unsigned long TransientFor(HWND hwnd) {
+  const std::string out = Xdo::Run({"xprop", "-id", std::to_string(XidOf(hwnd)), "WM_TRANSIENT_FOR"});
+  const auto hash = out.find('#');
+  return hash == std::string::npos ? 0 : std::stoul(out.substr(hash + 1), nullptr, 16);
+}
+
+// A skinned window sheds its caption after creation, which gives it a new native window;
+// the windows it owns must follow, or the window manager lets them fall below it.
+TEST(OwnedWindow, FollowsItsOwnerToANewNativeWindow) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow owner("owner", log), owned("owned", log);
+  ASSERT_TRUE(owner.Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_APPWINDOW, 100, 100, 400, 300));
+  ASSERT_TRUE(owned.Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 250, 200, 200, 150, owner.Handle()));
+  const LONG ownerStyle = GetWindowLongW(owner.Handle(), GWL_STYLE);
+  SetWindowLongW(owner.Handle(), GWL_STYLE, ownerStyle & ~WS_CAPTION);
+  const LONG ownedStyle = GetWindowLongW(owned.Handle(), GWL_STYLE);
+  SetWindowLongW(owned.Handle(), GWL_STYLE, ownedStyle & ~WS_CAPTION);
+  ASSERT_TRUE(WaitUntil([&] { return Managed(owner.Handle()) && Managed(owned.Handle()); }));
+
+  EXPECT_EQ(XidOf(owner.Handle()), TransientFor(owned.Handle()));
+  ASSERT_TRUE(Xdo::Click(120, 120));
+  EXPECT_TRUE(WaitUntil([&] { return Above(owned.Handle(), owner.Handle()); }));
+}
+
 TEST(Mouse, CaptionDragMovesTheWindowThroughTheWindowManager) {
   auto log = std::make_shared<MessageLog>();
   TestWindow window("dragged", log, [](HWND hwnd, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
