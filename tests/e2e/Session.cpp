@@ -24,6 +24,9 @@ const ButtonCentre kStartButtons[] = {
     {"servicebtn", 978, 20},  {"minbtn", 1068, 20},     {"closebtn", 1106, 20},
 };
 
+const char kStartWindowName[] = "^Varnholt$";
+const char kLoginWindowName[] = "^LoginBrowser$";
+
 int FieldAfter(const std::string& text, const std::string& label)
 {
     const auto at = text.find(label);
@@ -50,25 +53,38 @@ Session::~Session()
     std::filesystem::remove_all(scratch_);
 }
 
-bool Session::WaitForWindow(const std::string& name, unsigned long* window)
+unsigned long Session::FindWindow(const std::string& name) const
 {
     const std::string pid = std::to_string(process_->Pid());
-    return Eventually(
-        [&] {
-            std::istringstream found(Xdo::Run({"xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", name}));
-            return static_cast<bool>(found >> *window);
-        },
-        kDeadline);
+    std::istringstream found(Xdo::Run({"xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", name}));
+    unsigned long window = 0;
+    found >> window;
+    return window;
+}
+
+bool Session::WaitForWindow(const std::string& name)
+{
+    return Eventually([&] { return FindWindow(name) != 0; }, kDeadline);
+}
+
+unsigned long Session::StartWindow() const
+{
+    return FindWindow(kStartWindowName);
+}
+
+unsigned long Session::LoginWindow() const
+{
+    return FindWindow(kLoginWindowName);
 }
 
 bool Session::WaitForStartWindow()
 {
-    return WaitForWindow("^Varnholt$", &start_window_);
+    return WaitForWindow(kStartWindowName);
 }
 
 bool Session::WaitForLoginWindow()
 {
-    return WaitForWindow("^LoginBrowser$", &login_window_);
+    return WaitForWindow(kLoginWindowName);
 }
 
 void Session::ClickStartButton(const std::string& name)

@@ -25,10 +25,12 @@ public:
 
     bool WaitForStartWindow();
     bool WaitForLoginWindow();
-    unsigned long StartWindow() const { return start_window_; }
-    unsigned long LoginWindow() const { return login_window_; }
-    Rect StartWindowRect() const { return WindowRect(start_window_); }
-    Rect LoginWindowRect() const { return WindowRect(login_window_); }
+    // Looked up afresh each time: Qt gives a window a new native window when, for example, a
+    // browser view arrives in it.
+    unsigned long StartWindow() const;
+    unsigned long LoginWindow() const;
+    Rect StartWindowRect() const { return WindowRect(StartWindow()); }
+    Rect LoginWindowRect() const { return WindowRect(LoginWindow()); }
 
     // Clicks a title-bar button of the start window, as laid out by the shipped skin.
     void ClickStartButton(const std::string& name);
@@ -43,13 +45,12 @@ public:
     std::string Log() const { return process_->Log(); }
 
 private:
-    bool WaitForWindow(const std::string& name, unsigned long* window);
+    bool WaitForWindow(const std::string& name);
+    unsigned long FindWindow(const std::string& name) const;
 
     std::string scratch_;
     std::string config_;
     std::unique_ptr<TessvaneProcess> process_;
-    unsigned long start_window_ = 0;
-    unsigned long login_window_ = 0;
 };
 
 }  // namespace e2e
