@@ -41,6 +41,10 @@ int EnterProcess(int argc, char** argv) {
   }
   setenv("DISPLAY", Display()->Name().c_str(), 1);
   setenv("QT_QPA_PLATFORM", "xcb", 1);
+  // With no session bus, libdbus autolaunches one through a pipe that the
+  // engine's helper processes inherit; the first widget shown then waits on
+  // that pipe forever. An address that fails at once avoids the race.
+  setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
   return -1;
 }
 
