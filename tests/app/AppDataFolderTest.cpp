@@ -86,6 +86,12 @@ TEST(CreateDirectories, RelativePathWithoutSeparatorIsCreatedDirectly)
 // The data folder is computed once per process, so one test covers its whole life.
 TEST_F(ScratchFolder, AppDataFolderIsTheConfigFolderWithOneSeparatorAndIsCreated)
 {
+    const std::string home = getenv("HOME") ? getenv("HOME") : "";
+    unsetenv("HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(L"", GetAppDataFolder()) << "no folder known: the engine keeps its default";
+    setenv("HOME", home.c_str(), 1);
+
     const fs::path config = root_ / "deep" / "config";
     setenv("XDG_CONFIG_HOME", (config.string() + "/").c_str(), 1);
 
