@@ -11,7 +11,9 @@
 class CefRequestHandler : public virtual CefBase {
  public:
   // Called for every navigation of every frame, redirect targets included
-  // (is_redirect). Return true to cancel the navigation.
+  // (is_redirect). Return true to cancel the navigation. A document the
+  // program shows with CefFrame::LoadString is not a navigation to its
+  // address and is not reported (frames inside it are).
   virtual bool OnBeforeBrowse(CefRefPtr<CefBrowser> /*browser*/, CefRefPtr<CefFrame> /*frame*/,
                               CefRefPtr<CefRequest> /*request*/, bool /*is_redirect*/) {
     return false;

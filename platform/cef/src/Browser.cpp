@@ -110,7 +110,7 @@ void Browser::PostLoadString(const CefString& html, const CefString& url) {
   QMetaObject::invokeMethod(
       page_,
       [this, page = page_.data(), markup, base] {
-        pendingStringUrl_ = base;
+        stringPending_ = true;
         page->setHtml(markup, base);
       },
       Qt::QueuedConnection);
@@ -121,13 +121,17 @@ void Browser::RunJavaScript(const CefString& code) {
   page_->runJavaScript(ToQString(code));
 }
 
+// The document of a LoadString call arrives as a data: navigation; it is the
+// program's own content, not a visit to its address, so it is not reported.
 bool Browser::OnNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) {
-  const bool fromString = isMainFrame && url.scheme() == QLatin1String("data") && !pendingStringUrl_.isEmpty();
-  const CefString address = ToCef(fromString ? pendingStringUrl_ : url);
-  if (fromString) pendingStringUrl_.clear();
+  if (isMainFrame && stringPending_ && url.scheme() == QLatin1String("data")) {
+    stringPending_ = false;
+    return true;
+  }
   CefRefPtr<CefRequestHandler> handler = client_ ? client_->GetRequestHandler() : nullptr;
   if (!handler) return true;
   CefRefPtr<Browser> self(this);
+  const CefString address = ToCef(url);
   CefRefPtr<CefFrame> frame = isMainFrame ? Frame::Main(self) : Frame::Sub(self, address);
   const bool redirect = type == QWebEnginePage::NavigationTypeRedirect;
   return !handler->OnBeforeBrowse(this, frame, new Request(address), redirect);

@@ -85,8 +85,8 @@ class Browser : public CefBrowser, public CefBrowserHost {
   bool loading_ = false;
   // The document in the main frame came from LoadString: its loads report no errors.
   bool showingString_ = false;
-  // Address given to the LoadString call whose data navigation is still to come.
-  QUrl pendingStringUrl_;
+  // A LoadString document was handed to the page and its navigation is still to come.
+  bool stringPending_ = false;
 
   IMPLEMENT_REFCOUNTING(Browser);
 };

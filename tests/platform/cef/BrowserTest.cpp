@@ -295,8 +295,8 @@ TEST_F(BrowserTest, AReplacedNavigationIsNotReported) {
   EXPECT_EQ(client_->Count("OnLoadError"), 0);
 }
 
-// The program answers a load error with its own page; failures inside that
-// page must not start the cycle again.
+// The program answers a load error with its own page under the failed
+// address; neither the page nor failures inside it may start the cycle again.
 TEST_F(BrowserTest, LoadStringContentShowsUnderItsAddressAndReportsNoErrors) {
   client_ = new RecordingClient;
   Open("http://nowhere.invalid/");
@@ -309,6 +309,7 @@ TEST_F(BrowserTest, LoadStringContentShowsUnderItsAddressAndReportsNoErrors) {
   ASSERT_TRUE(WaitForTitle("own error"));
   Settle(1s);
   EXPECT_EQ(client_->Count("OnLoadError"), 1);
+  EXPECT_EQ(client_->Count("OnBeforeBrowse"), 1) << "the program's own page is no visit to the failed address";
   EXPECT_EQ(client_->Browser()->GetMainFrame()->GetURL().ToString(), "http://nowhere.invalid/");
 }
 
