@@ -89,7 +89,8 @@ bool Session::WaitForLoginWindow()
 
 void Session::ClickStartButton(const std::string& name)
 {
-    const Rect window = StartWindowRect();
+    Rect window;
+    Eventually([&] { return (window = StartWindowRect()).width > 0; }, kDeadline);
     for (const ButtonCentre& button : kStartButtons) {
         if (name == button.name)
             Xdo::Click(window.x + button.x, window.y + button.y);
@@ -98,12 +99,16 @@ void Session::ClickStartButton(const std::string& name)
 
 void Session::ClickLoginPage(int x, int y)
 {
-    const Rect window = LoginWindowRect();
+    Rect window;
+    Eventually([&] { return (window = LoginWindowRect()).width > 0; }, kDeadline);
     Xdo::Click(window.x + x, window.y + y);
 }
 
 Rect Session::WindowRect(unsigned long window)
 {
+    // xwininfo asks the user to pick a window when it is given none.
+    if (window == 0)
+        return Rect{};
     const std::string info = Xdo::Run({"xwininfo", "-id", std::to_string(window)});
     return Rect{FieldAfter(info, "Absolute upper-left X:"), FieldAfter(info, "Absolute upper-left Y:"),
                 FieldAfter(info, "Width:"), FieldAfter(info, "Height:")};

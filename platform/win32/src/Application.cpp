@@ -32,10 +32,15 @@ QApplication*& Owned() {
   return app;
 }
 
-void SelectPlatform() {
+void PrepareEnvironment() {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   // Windows are placed by the program itself, which Wayland does not allow.
   if (platform.isEmpty() || platform.startsWith("wayland")) qputenv("QT_QPA_PLATFORM", "xcb");
+  // With no session bus, D-Bus would launch one and wait on a pipe that the browser engine's
+  // helper processes inherit, which can hang the first window shown: never launch one.
+  if (qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty()) qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+  // A browser view may arrive in any window later; its views need shared OpenGL contexts.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 }  // namespace
@@ -48,7 +53,7 @@ bool Application::Ensure() {
     Diagnose("EnsureApplication", "the first window call must come from the main thread");
     return false;
   }
-  SelectPlatform();
+  PrepareEnvironment();
   ArgumentBlock& block = Block();
   block.strings = RecordedStorage().empty() ? std::vector<std::string>{"tessvane"} : RecordedStorage();
   for (std::string& s : block.strings) block.pointers.push_back(s.data());

@@ -9,6 +9,7 @@
 
 #include <shellapi.h>
 
+#include <QOpenGLWidget>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -149,21 +150,24 @@ unsigned long TransientFor(HWND hwnd) {
   return hash == std::string::npos ? 0 : std::stoul(out.substr(hash + 1), nullptr, 16);
 }
 
-// A skinned window sheds its caption after creation, which gives it a new native window;
-// the windows it owns must follow, or the window manager lets them fall below it.
-TEST(OwnedWindow, FollowsItsOwnerToANewNativeWindow) {
+// Qt gives a window a new native window behind our back when a texture-drawn child such as a
+// browser view arrives in it; the owned window must stay transient for its owner, or it falls
+// below it.
+TEST(OwnedWindow, KeepsItsOwnerAcrossANewNativeWindow) {
   auto log = std::make_shared<MessageLog>();
   TestWindow owner("owner", log), owned("owned", log);
-  ASSERT_TRUE(owner.Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_APPWINDOW, 100, 100, 400, 300));
-  ASSERT_TRUE(owned.Create(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 250, 200, 200, 150, owner.Handle()));
-  const LONG ownerStyle = GetWindowLongW(owner.Handle(), GWL_STYLE);
-  SetWindowLongW(owner.Handle(), GWL_STYLE, ownerStyle & ~WS_CAPTION);
-  const LONG ownedStyle = GetWindowLongW(owned.Handle(), GWL_STYLE);
-  SetWindowLongW(owned.Handle(), GWL_STYLE, ownedStyle & ~WS_CAPTION);
+  ASSERT_TRUE(owner.Create(WS_POPUP | WS_VISIBLE, WS_EX_APPWINDOW, 100, 100, 400, 300));
+  ASSERT_TRUE(owned.Create(WS_POPUP | WS_VISIBLE, 0, 250, 200, 200, 150, owner.Handle()));
   ASSERT_TRUE(WaitUntil([&] { return Managed(owner.Handle()) && Managed(owned.Handle()); }));
+
+  QWidget* widget = win32qt::WidgetFromHwnd(owned.Handle());
+  const unsigned long before = XidOf(owned.Handle());
+  (new QOpenGLWidget(widget))->show();
+  ASSERT_TRUE(WaitUntil([&] { return Managed(owned.Handle()) && XidOf(owned.Handle()) != before; }));
 
   EXPECT_EQ(XidOf(owner.Handle()), TransientFor(owned.Handle()));
   ASSERT_TRUE(Xdo::Click(120, 120));
+  ASSERT_TRUE(WaitUntil([&] { return owner.Count(WM_LBUTTONUP) == 1; }));
   EXPECT_TRUE(WaitUntil([&] { return Above(owned.Handle(), owner.Handle()); }));
 }
 
