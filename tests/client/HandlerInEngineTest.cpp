@@ -261,10 +261,5 @@ TEST(BrowserList, LendsTheOldestOpenBrowser)
 
 int main(int argc, char** argv)
 {
-    const int helperExit = EnterProcess(argc, argv);
-    if (helperExit >= 0)
-        return helperExit;
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new EngineEnvironment);
-    return LeaveProcess(RUN_ALL_TESTS());
+    return RunAllTests(argc, argv, new EngineEnvironment);
 }

@@ -75,9 +75,5 @@ TEST_F(LoginBrowserWindow, BrowserKeepsItsSizeAndKeysAreAnsweredWithZero)
 
 int main(int argc, char** argv)
 {
-    const int helperExit = EnterProcess(argc, argv);
-    if (helperExit >= 0)
-        return helperExit;
-    ::testing::InitGoogleTest(&argc, argv);
-    return LeaveProcess(RUN_ALL_TESTS());
+    return RunAllTests(argc, argv);
 }

@@ -369,9 +369,5 @@ TEST_F(BrowserTest, CloseBrowserLeavesTheWindowsAloneWhenDoCloseReturnsTrue) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int helperExit = EnterProcess(argc, argv);
-  if (helperExit >= 0) return helperExit;
-  ::testing::InitGoogleTest(&argc, argv);
-  ::testing::AddGlobalTestEnvironment(new BrowserEnvironment);
-  return LeaveProcess(RUN_ALL_TESTS());
+  return RunAllTests(argc, argv, new BrowserEnvironment);
 }

@@ -90,4 +90,12 @@ std::string MakeTempFolder() {
 
 void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
+int RunAllTests(int argc, char** argv, ::testing::Environment* environment) {
+  const int helperExit = EnterProcess(argc, argv);
+  if (helperExit >= 0) return helperExit;
+  ::testing::InitGoogleTest(&argc, argv);
+  if (environment) ::testing::AddGlobalTestEnvironment(environment);
+  return LeaveProcess(RUN_ALL_TESTS());
+}
+
 }  // namespace cefharness

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -21,6 +23,10 @@ int EnterProcess(int argc, char** argv);
 
 // Ends the test process: the window layer shuts down before the display goes.
 int LeaveProcess(int result);
+
+// The whole main of an engine test executable: the helper role first, then every test with
+// `environment` (owned by GoogleTest), if any.
+int RunAllTests(int argc, char** argv, ::testing::Environment* environment = nullptr);
 
 // testsupport::WaitUntil with a deadline that leaves room for helper processes to start.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = 20s);

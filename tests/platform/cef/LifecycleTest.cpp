@@ -70,8 +70,5 @@ TEST(LifecycleTest, ShutdownClosesOpenBrowsersReleasesClientsAndIsSafeTwice) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int helperExit = EnterProcess(argc, argv);
-  if (helperExit >= 0) return helperExit;
-  ::testing::InitGoogleTest(&argc, argv);
-  return LeaveProcess(RUN_ALL_TESTS());
+  return RunAllTests(argc, argv);
 }
