@@ -5,7 +5,6 @@
 #include "windows/CXMLWnd.h"
 
 class CDuiFormLoginBrowser;
-class CDuiFormGame;
 
 class CDuiFormLogin : public CXMLWnd {
 public:
@@ -23,5 +22,4 @@ private:
     void PlaceLoginBrowser();
 
     CDuiFormLoginBrowser* m_pLoginBrowser = nullptr;
-    CDuiFormGame* m_pGameWnd = nullptr;
 };
