@@ -27,8 +27,15 @@ TEST_P(LoginWindowOffset, LiesAtTheBuildsOffsetFromTheStartWindow)
     Session session("config", GetParam().executable);
     ASSERT_TRUE(session.WaitForStartWindow() && session.WaitForLoginWindow()) << session.Log();
 
-    const Rect start = session.StartWindowRect();
-    const Rect login = session.LoginWindowRect();
+    // The login page window gets a new native window when its browser arrives: wait for it.
+    Rect start, login;
+    Eventually(
+        [&] {
+            start = session.StartWindowRect();
+            login = session.LoginWindowRect();
+            return login.width > 0 && login.x == start.x + 497;
+        },
+        kDeadline);
     EXPECT_EQ(start.x + 497, login.x);
     EXPECT_EQ(start.y + GetParam().dy, login.y);
     EXPECT_EQ(610, login.width);
