@@ -19,6 +19,9 @@ std::string Xdo::Run(const std::vector<std::string>& args) {
 }
 
 bool Xdo::MoveMouse(int x, int y) {
+  // --sync waits for the pointer to move, which it never does when it is there already.
+  const std::string here = Run({"xdotool", "getmouselocation"});
+  if (here.rfind("x:" + std::to_string(x) + " y:" + std::to_string(y) + " ", 0) == 0) return true;
   return Ok({"xdotool", "mousemove", "--sync", std::to_string(x), std::to_string(y)});
 }
 
