@@ -124,12 +124,7 @@ TEST(Tray, AddingFailsWithoutANotificationArea) {
   auto log = std::make_shared<MessageLog>();
   TestWindow window("w", log);
   ASSERT_TRUE(window.Create(WS_POPUP, 0, 0, 0, 10, 10));
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window.Handle();
-  data.uID = 1;
-  data.uFlags = NIF_MESSAGE | NIF_TIP;
-  data.uCallbackMessage = WM_APP + 1;
+  NOTIFYICONDATAW data = TrayRecord(window.Handle(), 1, WM_APP + 1);
   EXPECT_FALSE(Shell_NotifyIconW(NIM_ADD, &data));
   EXPECT_FALSE(Shell_NotifyIconW(NIM_DELETE, &data));
 }

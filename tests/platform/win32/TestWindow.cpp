@@ -1,5 +1,7 @@
 #include "TestWindow.h"
 
+#include <cwchar>
+
 #include <algorithm>
 
 namespace {
@@ -81,4 +83,15 @@ std::vector<std::pair<std::string, UINT>> Sequence(const MessageLog& log, const 
     if (std::find(keep.begin(), keep.end(), m.message) != keep.end()) result.emplace_back(m.window, m.message);
   }
   return result;
+}
+
+NOTIFYICONDATAW TrayRecord(HWND window, UINT id, UINT callback) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = sizeof data;
+  data.hWnd = window;
+  data.uID = id;
+  data.uFlags = NIF_MESSAGE | NIF_TIP;
+  data.uCallbackMessage = callback;
+  wcscpy(data.szTip, L"tessvane");
+  return data;
 }

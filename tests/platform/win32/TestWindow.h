@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <functional>
 #include <memory>
@@ -50,3 +51,6 @@ class TestWindow {
 
 // The log of every TestWindow: messages of one window, as a label-qualified sequence.
 std::vector<std::pair<std::string, UINT>> Sequence(const MessageLog& log, const std::vector<UINT>& keep);
+
+// A tray icon record for `window` that calls back with `callback` and carries a tip.
+NOTIFYICONDATAW TrayRecord(HWND window, UINT id, UINT callback);

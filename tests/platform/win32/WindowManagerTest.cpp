@@ -193,13 +193,7 @@ TEST(Tray, DockedIconReportsClicksToItsWindow) {
   auto log = std::make_shared<MessageLog>();
   TestWindow window("tray-owner", log);
   ASSERT_TRUE(window.Create(WS_POPUP, 0, 0, 0, 10, 10));
-  NOTIFYICONDATAW data{};
-  data.cbSize = sizeof data;
-  data.hWnd = window.Handle();
-  data.uID = 9;
-  data.uFlags = NIF_MESSAGE | NIF_TIP;
-  data.uCallbackMessage = WM_APP + 5;
-  wcscpy(data.szTip, L"tessvane");
+  NOTIFYICONDATAW data = TrayRecord(window.Handle(), 9, WM_APP + 5);
   ASSERT_TRUE(Shell_NotifyIconW(NIM_ADD, &data));
   QRect where;
   ASSERT_TRUE(WaitUntil([&] {
