@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "support/Xdo.h"
 
@@ -55,11 +56,8 @@ Session::~Session()
 
 unsigned long Session::FindWindow(const std::string& name) const
 {
-    const std::string pid = std::to_string(process_->Pid());
-    std::istringstream found(Xdo::Run({"xdotool", "search", "--all", "--onlyvisible", "--pid", pid, "--name", name}));
-    unsigned long window = 0;
-    found >> window;
-    return window;
+    const std::vector<unsigned long> found = Xdo::SearchVisible({"--pid", std::to_string(process_->Pid()), "--name", name});
+    return found.empty() ? 0 : found.front();
 }
 
 bool Session::WaitForWindow(const std::string& name)
