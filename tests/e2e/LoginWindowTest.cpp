@@ -40,6 +40,10 @@ TEST_P(LoginWindowOffset, LiesAtTheBuildsOffsetFromTheStartWindow)
     EXPECT_EQ(start.y + GetParam().dy, login.y);
     EXPECT_EQ(610, login.width);
     EXPECT_EQ(390, login.height);
+    // An owned window: only the start window stands for the program in the taskbar.
+    const unsigned long loginWindow = session.LoginWindow();
+    ASSERT_NE(0u, loginWindow);
+    EXPECT_FALSE(session.IsInTaskbar(loginWindow));
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, LoginWindowOffset,

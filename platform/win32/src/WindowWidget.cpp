@@ -4,6 +4,7 @@
 #include "KeyMap.h"
 #include "MessageQueue.h"
 #include "PaintRegistry.h"
+#include "TaskbarHint.h"
 #include "WindowStyle.h"
 #include "WindowGeometry.h"
 #include "WindowLifecycle.h"
@@ -101,6 +102,7 @@ bool WindowWidget::event(QEvent* event) {
       {QEvent::WindowStateChange, &WindowWidget::OnStateChange},
       {QEvent::Close, &WindowWidget::OnClose},
       {QEvent::WinIdChange, &WindowWidget::OnNativeWindowChange},
+      {QEvent::Show, &WindowWidget::OnShow},
   };
   const auto it = table.find(event->type());
   auto window = it == table.end() ? nullptr : Record();
@@ -226,6 +228,15 @@ bool WindowWidget::OnKeyRelease(Window& window, QEvent* event) {
 
 bool WindowWidget::OnNativeWindowChange(Window& window, QEvent*) {
   WindowStyle::RelinkNativeWindow(window);
+  TaskbarHint::Apply(window);
+  return false;
+}
+
+// Qt sends Show before it maps the native window, and a window manager reads the taskbar hint
+// at the map (and may drop it when the window is hidden), so it is written at every show as
+// well as on every new native window.
+bool WindowWidget::OnShow(Window& window, QEvent*) {
+  TaskbarHint::Apply(window);
   return false;
 }
 

@@ -49,6 +49,7 @@ class WindowWidget : public QWidget {
   bool OnStateChange(Window& window, QEvent* event);
   bool OnClose(Window& window, QEvent* event);
   bool OnNativeWindowChange(Window& window, QEvent* event);
+  bool OnShow(Window& window, QEvent* event);
   bool OnButton(Window& window, QMouseEvent* event, int column);
 
   const HWND hwnd_;

@@ -171,6 +171,52 @@ TEST(OwnedWindow, KeepsItsOwnerAcrossANewNativeWindow) {
   EXPECT_TRUE(WaitUntil([&] { return Above(owned.Handle(), owner.Handle()); }));
 }
 
+bool SkipsTaskbar(HWND hwnd) {
+  const std::string out = Xdo::Run({"xprop", "-id", std::to_string(XidOf(hwnd)), "_NET_WM_STATE"});
+  return out.find("_NET_WM_STATE_SKIP_TASKBAR") != std::string::npos;
+}
+
+struct TaskbarCase {
+  const char* name;
+  bool owned;
+  DWORD exStyle;
+  bool listed;
+};
+
+// Windows lists a window in the taskbar when it has WS_EX_APPWINDOW, or has neither an owner nor
+// WS_EX_TOOLWINDOW; the listing must survive hiding and a new native window.
+TEST(Taskbar, ListsTheWindowsWindowsWould) {
+  const TaskbarCase cases[] = {
+      {"plain", false, 0, true},
+      {"tool", false, WS_EX_TOOLWINDOW, false},
+      {"owned", true, 0, false},
+      {"owned app window", true, WS_EX_APPWINDOW, true},
+      {"tool app window", false, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW, true},
+  };
+  auto log = std::make_shared<MessageLog>();
+  TestWindow owner("owner", log);
+  ASSERT_TRUE(owner.Create(WS_POPUP | WS_VISIBLE, 0, 50, 50, 200, 150));
+  for (const TaskbarCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow window(c.name, log);
+    ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, c.exStyle, 300, 200, 200, 150, c.owned ? owner.Handle() : nullptr));
+    const HWND hwnd = window.Handle();
+    ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd); }));
+    EXPECT_EQ(c.listed, !SkipsTaskbar(hwnd));
+
+    ShowWindow(hwnd, SW_HIDE);
+    ASSERT_TRUE(WaitUntil([&] { return !Managed(hwnd); }));
+    ShowWindow(hwnd, SW_SHOW);
+    ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd); }));
+    EXPECT_EQ(c.listed, !SkipsTaskbar(hwnd)) << "after hiding";
+
+    const unsigned long before = XidOf(hwnd);
+    (new QOpenGLWidget(win32qt::WidgetFromHwnd(hwnd)))->show();
+    ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && XidOf(hwnd) != before; }));
+    EXPECT_EQ(c.listed, !SkipsTaskbar(hwnd)) << "on a new native window";
+  }
+}
+
 TEST(Mouse, CaptionDragMovesTheWindowThroughTheWindowManager) {
   auto log = std::make_shared<MessageLog>();
   TestWindow window("dragged", log, [](HWND hwnd, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
