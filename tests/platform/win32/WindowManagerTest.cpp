@@ -183,38 +183,49 @@ struct TaskbarCase {
   bool listed;
 };
 
-// Windows lists a window in the taskbar when it has WS_EX_APPWINDOW, or has neither an owner nor
-// WS_EX_TOOLWINDOW; the listing must survive hiding and a new native window.
-TEST(Taskbar, ListsTheWindowsWindowsWould) {
-  const TaskbarCase cases[] = {
-      {"plain", false, 0, true},
-      {"tool", false, WS_EX_TOOLWINDOW, false},
-      {"owned", true, 0, false},
-      {"owned app window", true, WS_EX_APPWINDOW, true},
-      {"tool app window", false, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW, true},
-  };
+const TaskbarCase kTaskbarCases[] = {
+    {"plain", false, 0, true},
+    {"tool", false, WS_EX_TOOLWINDOW, false},
+    {"owned", true, 0, false},
+    {"owned app window", true, WS_EX_APPWINDOW, true},
+    {"tool app window", false, WS_EX_TOOLWINDOW | WS_EX_APPWINDOW, true},
+};
+
+// Creates each case's window beside `owner`, checks its listing, lets `change` act on it and
+// checks the listing again.
+template <typename Change>
+void ForEachTaskbarCase(Change change) {
   auto log = std::make_shared<MessageLog>();
   TestWindow owner("owner", log);
   ASSERT_TRUE(owner.Create(WS_POPUP | WS_VISIBLE, 0, 50, 50, 200, 150));
-  for (const TaskbarCase& c : cases) {
+  for (const TaskbarCase& c : kTaskbarCases) {
     SCOPED_TRACE(c.name);
     TestWindow window(c.name, log);
     ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, c.exStyle, 300, 200, 200, 150, c.owned ? owner.Handle() : nullptr));
-    const HWND hwnd = window.Handle();
-    ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd); }));
-    EXPECT_EQ(c.listed, !SkipsTaskbar(hwnd));
+    ASSERT_TRUE(WaitUntil([&] { return Managed(window.Handle()); }));
+    EXPECT_EQ(c.listed, !SkipsTaskbar(window.Handle()));
+    change(window.Handle());
+    EXPECT_EQ(c.listed, !SkipsTaskbar(window.Handle())) << "after the change";
+  }
+}
 
+// Windows lists a window in the taskbar when it has WS_EX_APPWINDOW, or has neither an owner nor
+// WS_EX_TOOLWINDOW; a window manager may drop the hint when the window is hidden.
+TEST(Taskbar, ListsTheWindowsWindowsWouldAcrossHiding) {
+  ForEachTaskbarCase([](HWND hwnd) {
     ShowWindow(hwnd, SW_HIDE);
     ASSERT_TRUE(WaitUntil([&] { return !Managed(hwnd); }));
     ShowWindow(hwnd, SW_SHOW);
     ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd); }));
-    EXPECT_EQ(c.listed, !SkipsTaskbar(hwnd)) << "after hiding";
+  });
+}
 
+TEST(Taskbar, KeepsTheListingOnANewNativeWindow) {
+  ForEachTaskbarCase([](HWND hwnd) {
     const unsigned long before = XidOf(hwnd);
     (new QOpenGLWidget(win32qt::WidgetFromHwnd(hwnd)))->show();
     ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && XidOf(hwnd) != before; }));
-    EXPECT_EQ(c.listed, !SkipsTaskbar(hwnd)) << "on a new native window";
-  }
+  });
 }
 
 TEST(Mouse, CaptionDragMovesTheWindowThroughTheWindowManager) {
