@@ -51,6 +51,34 @@ INSTANTIATE_TEST_SUITE_P(Builds, LoginWindowOffset,
                                            OffsetCase{"second", TESSVANE_SECOND_EXECUTABLE, 217}),
                          [](const auto& info) { return std::string(info.param.build); });
 
+// The player drags the start window by its caption; the login page window goes along.
+TEST(LoginWindow, FollowsACaptionDragOfTheStartWindow)
+{
+    Session session;
+    ASSERT_TRUE(session.WaitForStartWindow() && session.WaitForLoginWindow()) << session.Log();
+    Rect before;
+    ASSERT_TRUE(Eventually(
+        [&] {
+            before = session.StartWindowRect();
+            const Rect login = session.LoginWindowRect();
+            return login.width > 0 && login.x == before.x + 497;
+        },
+        kDeadline));
+
+    // A point of the title bar between the game's name and the site buttons.
+    const int fromX = before.x + 300, fromY = before.y + 20;
+    ASSERT_TRUE(testsupport::Xdo::Drag(fromX, fromY, fromX + 60, fromY + 30));
+
+    EXPECT_TRUE(Eventually(
+        [&] {
+            const Rect start = session.StartWindowRect();
+            const Rect login = session.LoginWindowRect();
+            return start.x == before.x + 60 && start.y == before.y + 30 && login.x == start.x + 497 &&
+                   login.y == start.y + 287;
+        },
+        kDeadline));
+}
+
 // The window manager moves the start window (as it does for a drag of its caption); the
 // login page window must follow, and only it.
 TEST(LoginWindow, FollowsTheStartWindowWhenTheWindowManagerMovesIt)
