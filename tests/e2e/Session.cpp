@@ -6,6 +6,7 @@
 #include <sstream>
 #include <vector>
 
+#include "support/WindowSearch.h"
 #include "support/Xdo.h"
 
 namespace e2e {
@@ -56,7 +57,7 @@ Session::~Session()
 
 unsigned long Session::FindWindow(const std::string& name) const
 {
-    const std::vector<unsigned long> found = Xdo::SearchVisible({"--pid", std::to_string(process_->Pid()), "--name", name});
+    const std::vector<unsigned long> found = testsupport::WindowSearch::Visible(name, process_->Pid());
     return found.empty() ? 0 : found.front();
 }
 

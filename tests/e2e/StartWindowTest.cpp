@@ -8,6 +8,7 @@
 
 #include "e2e/Session.h"
 #include "support/FakeOpener.h"
+#include "support/WindowSearch.h"
 #include "support/Xdo.h"
 
 namespace e2e {
@@ -98,7 +99,7 @@ TEST(Engine, SubProcessesRunThisExecutableWithTheSwitchesAndShowNoWindow)
             EXPECT_NE(arguments.end(), std::find(arguments.begin(), arguments.end(), expected))
                 << "process " << pid << " lacks " << expected;
         }
-        EXPECT_EQ("", Xdo::Run({"xdotool", "search", "--pid", std::to_string(pid)})) << pid;
+        EXPECT_TRUE(testsupport::WindowSearch::Visible("", pid).empty()) << pid;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "support/Xdo.h"
 
 #include "support/ChildProcess.h"
+#include "support/WindowSearch.h"
 
 #include <cstdio>
 #include <sstream>
@@ -48,22 +49,8 @@ bool Xdo::Key(const std::string& keysym) {
   return Ok({"xdotool", "key", keysym});
 }
 
-std::vector<unsigned long> Xdo::SearchVisible(const std::vector<std::string>& criteria) {
-  std::vector<std::string> args = {"xdotool", "search", "--all", "--onlyvisible"};
-  args.insert(args.end(), criteria.begin(), criteria.end());
-  // xdotool dies of the X error it gets when a window goes away while it walks the tree (Qt
-  // replaces native windows), and that looks exactly like "no match": ask again before
-  // believing an empty answer.
-  std::vector<unsigned long> ids;
-  for (int attempt = 0; attempt < 3 && ids.empty(); ++attempt) {
-    std::istringstream lines(Run(args));
-    for (unsigned long id; lines >> id;) ids.push_back(id);
-  }
-  return ids;
-}
-
 std::vector<unsigned long> Xdo::SearchByName(const std::string& name) {
-  return SearchVisible({"--name", name});
+  return WindowSearch::Visible(name);
 }
 
 ScreenRect Xdo::WorkArea() {

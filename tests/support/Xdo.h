@@ -21,8 +21,6 @@ class Xdo {
   static bool Drag(int fromX, int fromY, int toX, int toY);
   // A key by X keysym name ("Escape", "Return", "F1", "a").
   static bool Key(const std::string& keysym);
-  // Visible X windows matching all of xdotool's search `criteria` ("--pid", "42", "--name", "^w$").
-  static std::vector<unsigned long> SearchVisible(const std::vector<std::string>& criteria);
   // X window ids whose name matches the regular expression `name` (only visible ones).
   static std::vector<unsigned long> SearchByName(const std::string& name);
   // _NET_WORKAREA of the first desktop; empty rectangle when not published.

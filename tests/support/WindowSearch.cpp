@@ -1,0 +1,78 @@
+#include "support/WindowSearch.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <functional>
+#include <regex>
+
+namespace testsupport {
+namespace {
+
+int IgnoreError(Display*, XErrorEvent*) {
+  return 0;  // a window that went away mid-walk simply does not match
+}
+
+// The property as bytes; empty when missing or when the window is gone.
+std::string Property(Display* display, Window window, const char* name, Atom type) {
+  Atom actualType = 0;
+  int format = 0;
+  unsigned long count = 0, remaining = 0;
+  unsigned char* data = nullptr;
+  const Atom property = XInternAtom(display, name, False);
+  std::string value;
+  if (XGetWindowProperty(display, window, property, 0, 1024, False, type, &actualType, &format, &count, &remaining,
+                         &data) == Success &&
+      data) {
+    value.assign(reinterpret_cast<const char*>(data), format == 32 ? count * sizeof(long) : count * format / 8);
+  }
+  if (data) XFree(data);
+  return value;
+}
+
+std::string Name(Display* display, Window window) {
+  const std::string utf8 = Property(display, window, "_NET_WM_NAME", XInternAtom(display, "UTF8_STRING", False));
+  return utf8.empty() ? Property(display, window, "WM_NAME", AnyPropertyType) : utf8;
+}
+
+pid_t Pid(Display* display, Window window) {
+  const std::string value = Property(display, window, "_NET_WM_PID", XA_CARDINAL);
+  return value.size() >= sizeof(long) ? static_cast<pid_t>(*reinterpret_cast<const long*>(value.data())) : 0;
+}
+
+bool Viewable(Display* display, Window window) {
+  XWindowAttributes attributes{};
+  return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+void Walk(Display* display, Window window, const std::function<void(Window)>& visit) {
+  Window root = 0, parent = 0, *children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(display, window, &root, &parent, &children, &count)) return;
+  for (unsigned int i = 0; i < count; ++i) {
+    visit(children[i]);
+    Walk(display, children[i], visit);
+  }
+  if (children) XFree(children);
+}
+
+}  // namespace
+
+std::vector<unsigned long> WindowSearch::Visible(const std::string& name, pid_t pid) {
+  std::vector<unsigned long> found;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return found;
+  const auto previous = XSetErrorHandler(IgnoreError);
+  const std::regex pattern(name);
+  Walk(display, DefaultRootWindow(display), [&](Window window) {
+    if (pid && Pid(display, window) != pid) return;
+    if (std::regex_search(Name(display, window), pattern) && Viewable(display, window)) found.push_back(window);
+  });
+  XSync(display, False);
+  XSetErrorHandler(previous);
+  XCloseDisplay(display);
+  return found;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,20 @@
+// Finds windows on the current DISPLAY the way `xdotool search --onlyvisible` does, but survives
+// windows that go away during the walk (Qt replaces native windows at will; xdotool dies of the
+// X error). Stateless; each call opens its own connection on the calling thread.
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+class WindowSearch {
+ public:
+  // Viewable windows, in tree order, whose _NET_WM_NAME (or WM_NAME) matches the regular
+  // expression `name` and, when `pid` is not 0, whose _NET_WM_PID is `pid`.
+  static std::vector<unsigned long> Visible(const std::string& name, pid_t pid = 0);
+};
+
+}  // namespace testsupport
