@@ -41,9 +41,7 @@ TEST_P(LoginWindowOffset, LiesAtTheBuildsOffsetFromTheStartWindow)
     EXPECT_EQ(610, login.width);
     EXPECT_EQ(390, login.height);
     // An owned window: only the start window stands for the program in the taskbar.
-    const unsigned long loginWindow = session.LoginWindow();
-    ASSERT_NE(0u, loginWindow);
-    EXPECT_FALSE(session.IsInTaskbar(loginWindow));
+    EXPECT_EQ(std::optional<bool>(false), session.EventualTaskbarListing([&] { return session.LoginWindow(); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, LoginWindowOffset,

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -113,13 +114,23 @@ Rect Session::WindowRect(unsigned long window)
                 FieldAfter(info, "Width:"), FieldAfter(info, "Height:")};
 }
 
-bool Session::IsInTaskbar(unsigned long window)
+std::optional<bool> Session::TaskbarListing(unsigned long window)
 {
     std::ostringstream hex;
     hex << "0x" << std::hex << window;
     const std::string clients = Xdo::Run({"xprop", "-root", "_NET_CLIENT_LIST"});
+    // xprop prints nothing on standard output for a window that is gone.
     const std::string state = Xdo::Run({"xprop", "-id", std::to_string(window), "_NET_WM_STATE"});
-    return clients.find(hex.str()) != std::string::npos && state.find("SKIP_TASKBAR") == std::string::npos;
+    if (window == 0 || clients.find(hex.str()) == std::string::npos || state.empty())
+        return std::nullopt;
+    return state.find("SKIP_TASKBAR") == std::string::npos;
+}
+
+std::optional<bool> Session::EventualTaskbarListing(const std::function<unsigned long()>& window)
+{
+    std::optional<bool> listed;
+    Eventually([&] { return (listed = TaskbarListing(window())).has_value(); }, kDeadline);
+    return listed;
 }
 
 }  // namespace e2e

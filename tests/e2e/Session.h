@@ -4,7 +4,9 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "e2e/TessvaneProcess.h"
@@ -38,7 +40,11 @@ public:
     void ClickLoginPage(int x, int y);
 
     static Rect WindowRect(unsigned long window);
-    static bool IsInTaskbar(unsigned long window);
+    // Whether the window manager lists the window in the taskbar; nothing while it does not
+    // manage the window (not yet, or the window is gone).
+    static std::optional<bool> TaskbarListing(unsigned long window);
+    // The listing of the window `window` names, looked up afresh until the manager has it.
+    static std::optional<bool> EventualTaskbarListing(const std::function<unsigned long()>& window);
 
     TessvaneProcess& Process() { return *process_; }
     std::string ConfigFolder() const { return config_; }

@@ -4,8 +4,9 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <regex.h>
+
 #include <functional>
-#include <regex>
 
 namespace testsupport {
 namespace {
@@ -61,17 +62,23 @@ void Walk(Display* display, Window window, const std::function<void(Window)>& vi
 
 std::vector<unsigned long> WindowSearch::Visible(const std::string& name, pid_t pid) {
   std::vector<unsigned long> found;
+  regex_t pattern;
+  if (regcomp(&pattern, name.c_str(), REG_EXTENDED | REG_NOSUB) != 0) return found;
   Display* display = XOpenDisplay(nullptr);
-  if (!display) return found;
+  if (!display) {
+    regfree(&pattern);
+    return found;
+  }
   const auto previous = XSetErrorHandler(IgnoreError);
-  const std::regex pattern(name);
   Walk(display, DefaultRootWindow(display), [&](Window window) {
     if (pid && Pid(display, window) != pid) return;
-    if (std::regex_search(Name(display, window), pattern) && Viewable(display, window)) found.push_back(window);
+    if (regexec(&pattern, Name(display, window).c_str(), 0, nullptr, 0) == 0 && Viewable(display, window))
+      found.push_back(window);
   });
   XSync(display, False);
   XSetErrorHandler(previous);
   XCloseDisplay(display);
+  regfree(&pattern);
   return found;
 }
 

@@ -12,8 +12,8 @@ namespace testsupport {
 
 class WindowSearch {
  public:
-  // Viewable windows, in tree order, whose _NET_WM_NAME (or WM_NAME) matches the regular
-  // expression `name` and, when `pid` is not 0, whose _NET_WM_PID is `pid`.
+  // Viewable windows, in tree order, whose _NET_WM_NAME (or WM_NAME) matches the POSIX extended
+  // regular expression `name` and, when `pid` is not 0, whose _NET_WM_PID is `pid`.
   static std::vector<unsigned long> Visible(const std::string& name, pid_t pid = 0);
 };
 
