@@ -53,6 +53,7 @@ class Window {
   // arriving meanwhile are stale.
   std::optional<ShowState> pendingState;
   QRect normalGeometry;  // client geometry in screen coordinates while not minimised/maximised
+  QRect managerNormal;   // normalGeometry when the window last left the normal state
   RECT reportedRect{};   // last window rectangle announced with WM_WINDOWPOSCHANGED
   bool applyingGeometry = false;  // our own geometry change; Qt's echo of it is not news
   bool ncPressed = false;         // the current button press began outside the client area

@@ -81,7 +81,10 @@ QRect WindowState::MaximizedRect(Window& window) {
 
 bool WindowState::ApplyState(Window& window, ShowState target) {
   if (target == window.showState || window.IsChild() || !window.widget) return false;
-  if (window.showState == ShowState::Normal) WindowGeometry::RememberNormal(window);
+  if (window.showState == ShowState::Normal) {
+    WindowGeometry::RememberNormal(window);
+    window.managerNormal = window.normalGeometry;
+  }
   window.restoreToMaximized = target == ShowState::Minimized &&
                               (window.restoreToMaximized || window.showState == ShowState::Maximized);
   const bool manager = X11Probe::WindowManagerRunning();
@@ -90,7 +93,10 @@ bool WindowState::ApplyState(Window& window, ShowState target) {
   window.pendingState = manager ? std::optional<ShowState>(target) : std::nullopt;
   window.applyingGeometry = true;
   window.widget->setWindowState(ToQt(target));
-  if (target == ShowState::Normal) WindowGeometry::ApplyWindowRect(window, NormalOuterRect(window));
+  // A window manager restores the place the window left by itself; asking for it as well makes
+  // Qt's idea of the geometry run ahead of the manager's, and a later configure can be lost.
+  if (target == ShowState::Normal && (!manager || window.normalGeometry != window.managerNormal))
+    WindowGeometry::ApplyWindowRect(window, NormalOuterRect(window));
   // Without a window manager nobody else resizes a maximised window.
   if (target == ShowState::Maximized && !manager) WindowGeometry::ApplyWindowRect(window, maximized);
   window.applyingGeometry = false;
@@ -109,22 +115,25 @@ bool WindowState::Hide(Window& window) {
   return true;
 }
 
+ShowState WindowState::WantedState(const Window& window, const Command& command) {
+  switch (command.target) {
+    case Target::Keep: return window.showState;
+    case Target::Normal: return ShowState::Normal;
+    case Target::Minimized: return ShowState::Minimized;
+    case Target::Maximized: return ShowState::Maximized;
+    case Target::Restore: break;
+  }
+  const bool toMax = window.showState == ShowState::Minimized && window.restoreToMaximized;
+  return toMax ? ShowState::Maximized : ShowState::Normal;
+}
+
 BOOL WindowState::Show(Window& window, int cmd) {
   const Command& command = CommandFor(cmd);
   const bool wasVisible = window.style & WS_VISIBLE;
   if (!command.show) return Hide(window);
-  Target target = command.target;
-  if (target == Target::Restore) {
-    const bool toMax = window.showState == ShowState::Minimized && window.restoreToMaximized;
-    target = toMax ? Target::Maximized : Target::Normal;
-  }
   if (!wasVisible) window.Call(WM_SHOWWINDOW, TRUE, 0);
   UINT flags = SWP_NOZORDER | (command.activate ? 0 : SWP_NOACTIVATE);
-  const ShowState wanted = target == Target::Keep        ? window.showState
-                           : target == Target::Normal    ? ShowState::Normal
-                           : target == Target::Minimized ? ShowState::Minimized
-                                                         : ShowState::Maximized;
-  if (ApplyState(window, wanted)) flags |= kSwpStateChanged;
+  if (ApplyState(window, WantedState(window, command))) flags |= kSwpStateChanged;
   if (!wasVisible) flags |= SWP_SHOWWINDOW;
   if (flags & (SWP_SHOWWINDOW | kSwpStateChanged)) {
     WINDOWPOS pos{window.hwnd, nullptr, 0, 0, 0, 0, flags | SWP_NOMOVE | SWP_NOSIZE};
@@ -169,13 +178,20 @@ void WindowState::GetPlacement(const Window& window, WINDOWPLACEMENT* placement)
 void WindowState::SetPlacement(Window& window, const WINDOWPLACEMENT& placement) {
   QRect outer = ToQRect(placement.rcNormalPosition);
   if (!(window.exStyle & WS_EX_TOOLWINDOW)) outer.translate(WorkArea(window).topLeft());
-  window.normalGeometry = outer.marginsRemoved(WindowGeometry::FrameMargins(window));
-  if (window.showState == ShowState::Normal) {
+  const QRect normal = outer.marginsRemoved(WindowGeometry::FrameMargins(window));
+  if (placement.flags & WPF_RESTORETOMAXIMIZED) window.restoreToMaximized = true;
+  const int cmd = static_cast<int>(placement.showCmd);
+  window.normalGeometry = normal;
+  // Only a window that stays normal is moved: a move sent just before a maximise or minimise
+  // races the window manager's own configure, which may then be lost.
+  const bool staysNormal = window.showState == ShowState::Normal &&
+                           (!CommandFor(cmd).show || WantedState(window, CommandFor(cmd)) == ShowState::Normal);
+  if (staysNormal) {
     WindowGeometry::SetPos(window, nullptr, outer.x(), outer.y(), outer.width(), outer.height(),
                            SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  if (placement.flags & WPF_RESTORETOMAXIMIZED) window.restoreToMaximized = true;
-  Show(window, static_cast<int>(placement.showCmd));
+  Show(window, cmd);
+  window.normalGeometry = normal;  // leaving the normal state remembered where the window was
 }
 
 }  // namespace win32

@@ -20,6 +20,7 @@ class WindowState {
  private:
   struct Command;
   static const Command& CommandFor(int cmd);
+  static ShowState WantedState(const Window& window, const Command& command);
   static bool Hide(Window& window);
   static bool ApplyState(Window& window, ShowState target);
   static QRect MaximizedRect(Window& window);

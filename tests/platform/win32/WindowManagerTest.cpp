@@ -124,9 +124,35 @@ TEST(Placement, MaximisedWindowRoundTrips) {
   EXPECT_FALSE(IsZoomed(hwnd));
 
   ASSERT_TRUE(SetWindowPlacement(hwnd, &saved));
-  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), work); }));
+  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), work); }))
+      << "zoomed " << IsZoomed(hwnd) << " at " << WindowRectOf(hwnd).left << "," << WindowRectOf(hwnd).top << " "
+      << WindowRectOf(hwnd).right << "," << WindowRectOf(hwnd).bottom << " "
+      << Xdo::Run({"xprop", "-id", std::to_string(XidOf(hwnd)), "_NET_WM_STATE"})
+      << Xdo::Run({"xwininfo", "-id", std::to_string(XidOf(hwnd))});
   ShowWindow(hwnd, SW_RESTORE);
   EXPECT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), normal); }));
+}
+
+TEST(Placement, NewNormalPlaceOfAMaximisedWindowIsWhereRestoreGoes) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow window("replaced", log);
+  ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 100, 100, 400, 300));
+  const HWND hwnd = window.Handle();
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && SameRect(WindowRectOf(hwnd), RECT{100, 100, 500, 400}); }));
+  ShowWindow(hwnd, SW_MAXIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), work); }));
+
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  placement.showCmd = SW_SHOWMAXIMIZED;
+  placement.rcNormalPosition = RECT{200, 150, 500, 350};  // work-area coordinates
+  ASSERT_TRUE(SetWindowPlacement(hwnd, &placement));
+  EXPECT_TRUE(IsZoomed(hwnd));
+  ShowWindow(hwnd, SW_RESTORE);
+  const RECT expected{work.left + 200, work.top + 150, work.left + 500, work.top + 350};
+  EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), expected); }));
 }
 
 TEST(OwnedWindow, StaysAboveItsOwnerAndOutlivesItsHiding) {
