@@ -8,21 +8,7 @@
 
 using testsupport::WaitUntil;
 
-bool operator==(const RECT& a, const RECT& b) {
-  return EqualRect(&a, &b);
-}
-
-std::ostream& operator<<(std::ostream& out, const RECT& r) {
-  return out << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
-}
-
 namespace {
-
-RECT WindowRectOf(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
 
 struct PosCase {
   const char* name;

@@ -14,21 +14,6 @@ using testsupport::Xdo;
 
 namespace {
 
-RECT WindowRectOf(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
-
-// A skinned window: the top 30 pixels are its caption.
-TestWindow::Hook CaptionOnTop() {
-  return [](HWND hwnd, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
-    if (msg != WM_NCHITTEST) return std::nullopt;
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ScreenToClient(hwnd, &p);
-    return p.y < 30 ? HTCAPTION : HTCLIENT;
-  };
-}
 
 bool Focused(HWND hwnd) {
   SetForegroundWindow(hwnd);

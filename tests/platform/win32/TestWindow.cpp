@@ -95,3 +95,26 @@ NOTIFYICONDATAW TrayRecord(HWND window, UINT id, UINT callback) {
   wcscpy(data.szTip, L"tessvane");
   return data;
 }
+
+RECT WindowRectOf(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+TestWindow::Hook CaptionOnTop() {
+  return [](HWND hwnd, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+    if (msg != WM_NCHITTEST) return std::nullopt;
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(hwnd, &p);
+    return p.y < 30 ? HTCAPTION : HTCLIENT;
+  };
+}
+
+bool operator==(const RECT& a, const RECT& b) {
+  return EqualRect(&a, &b);
+}
+
+std::ostream& operator<<(std::ostream& out, const RECT& r) {
+  return out << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
+}

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,15 @@ class TestWindow {
 
 // The log of every TestWindow: messages of one window, as a label-qualified sequence.
 std::vector<std::pair<std::string, UINT>> Sequence(const MessageLog& log, const std::vector<UINT>& keep);
+
+// The window rectangle, or an empty one for a bad handle.
+RECT WindowRectOf(HWND hwnd);
+
+// A skinned window's hit test: the top 30 pixels are its caption.
+TestWindow::Hook CaptionOnTop();
+
+bool operator==(const RECT& a, const RECT& b);
+std::ostream& operator<<(std::ostream& out, const RECT& r);
 
 // A tray icon record for `window` that calls back with `callback` and carries a tip.
 NOTIFYICONDATAW TrayRecord(HWND window, UINT id, UINT callback);

@@ -21,12 +21,6 @@ using testsupport::Xdo;
 
 namespace {
 
-RECT WindowRectOf(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
-
 bool SameRect(const RECT& a, const RECT& b) {
   return EqualRect(&a, &b);
 }
@@ -125,8 +119,7 @@ TEST(Placement, MaximisedWindowRoundTrips) {
 
   ASSERT_TRUE(SetWindowPlacement(hwnd, &saved));
   ASSERT_TRUE(WaitUntil([&] { return IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), work); }))
-      << "zoomed " << IsZoomed(hwnd) << " at " << WindowRectOf(hwnd).left << "," << WindowRectOf(hwnd).top << " "
-      << WindowRectOf(hwnd).right << "," << WindowRectOf(hwnd).bottom << " "
+      << "zoomed " << IsZoomed(hwnd) << " at " << WindowRectOf(hwnd) << " "
       << Xdo::Run({"xprop", "-id", std::to_string(XidOf(hwnd)), "_NET_WM_STATE"})
       << Xdo::Run({"xwininfo", "-id", std::to_string(XidOf(hwnd))});
   ShowWindow(hwnd, SW_RESTORE);
@@ -256,12 +249,7 @@ TEST(Taskbar, KeepsTheListingOnANewNativeWindow) {
 
 TEST(Mouse, CaptionDragMovesTheWindowThroughTheWindowManager) {
   auto log = std::make_shared<MessageLog>();
-  TestWindow window("dragged", log, [](HWND hwnd, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
-    if (msg != WM_NCHITTEST) return std::nullopt;
-    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    ScreenToClient(hwnd, &p);
-    return p.y < 30 ? HTCAPTION : HTCLIENT;
-  });
+  TestWindow window("dragged", log, CaptionOnTop());
   ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 200, 200, 300, 200));
   ASSERT_TRUE(WaitUntil([&] { return Managed(window.Handle()); }));
   ASSERT_TRUE(Xdo::Drag(250, 210, 400, 330));
