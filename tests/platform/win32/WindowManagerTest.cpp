@@ -21,10 +21,6 @@ using testsupport::Xdo;
 
 namespace {
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return EqualRect(&a, &b);
-}
-
 unsigned long XidOf(HWND hwnd) {
   QWidget* widget = win32qt::WidgetFromHwnd(hwnd);
   return widget ? static_cast<unsigned long>(widget->winId()) : 0;
@@ -88,19 +84,26 @@ TEST(Frame, CaptionStyleDecidesWhetherTheManagerDrawsAFrame) {
   EXPECT_TRUE(IsWindowVisible(hwnd));
 }
 
-TEST(Placement, MaximisedWindowRoundTrips) {
-  auto log = std::make_shared<MessageLog>();
-  TestWindow window("placed", log);
-  ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 100, 100, 400, 300));
-  const HWND hwnd = window.Handle();
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  const RECT normal{100, 100, 500, 400};
-  // The manager places a new window asynchronously; the normal rectangle is only known after that.
-  ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && SameRect(WindowRectOf(hwnd), normal); }));
+// A window at 100,100, 400 x 300, once the window manager has placed it there.
+class Placement : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 100, 100, 400, 300));
+    hwnd = window.Handle();
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // The manager places a new window asynchronously; the normal rectangle is only known after that.
+    ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && WindowRectOf(hwnd) == normal; }));
+  }
 
+  TestWindow window{"placed", std::make_shared<MessageLog>()};
+  HWND hwnd = nullptr;
+  RECT work{};
+  const RECT normal{100, 100, 500, 400};
+};
+
+TEST_F(Placement, MaximisedWindowRoundTrips) {
   ShowWindow(hwnd, SW_MAXIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), work); }));
+  ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd) == work; }));
   EXPECT_TRUE(IsZoomed(hwnd));
   const auto size = window.Last(WM_SIZE);
   EXPECT_EQ(size->wParam, static_cast<WPARAM>(SIZE_MAXIMIZED));
@@ -111,31 +114,24 @@ TEST(Placement, MaximisedWindowRoundTrips) {
   saved.length = sizeof saved;
   ASSERT_TRUE(GetWindowPlacement(hwnd, &saved));
   EXPECT_EQ(saved.showCmd, static_cast<UINT>(SW_SHOWMAXIMIZED));
-  EXPECT_TRUE(SameRect(saved.rcNormalPosition, normal));
+  EXPECT_EQ(normal, saved.rcNormalPosition);
 
   ShowWindow(hwnd, SW_RESTORE);
-  ASSERT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), normal); }));
+  ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd) == normal; }));
   EXPECT_FALSE(IsZoomed(hwnd));
 
   ASSERT_TRUE(SetWindowPlacement(hwnd, &saved));
-  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), work); }))
+  ASSERT_TRUE(WaitUntil([&] { return IsZoomed(hwnd) && WindowRectOf(hwnd) == work; }))
       << "zoomed " << IsZoomed(hwnd) << " at " << WindowRectOf(hwnd) << " "
       << Xdo::Run({"xprop", "-id", std::to_string(XidOf(hwnd)), "_NET_WM_STATE"})
       << Xdo::Run({"xwininfo", "-id", std::to_string(XidOf(hwnd))});
   ShowWindow(hwnd, SW_RESTORE);
-  EXPECT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), normal); }));
+  EXPECT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd) == normal; }));
 }
 
-TEST(Placement, NewNormalPlaceOfAMaximisedWindowIsWhereRestoreGoes) {
-  auto log = std::make_shared<MessageLog>();
-  TestWindow window("replaced", log);
-  ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, 0, 100, 100, 400, 300));
-  const HWND hwnd = window.Handle();
-  RECT work{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  ASSERT_TRUE(WaitUntil([&] { return Managed(hwnd) && SameRect(WindowRectOf(hwnd), RECT{100, 100, 500, 400}); }));
+TEST_F(Placement, NewNormalPlaceOfAMaximisedWindowIsWhereRestoreGoes) {
   ShowWindow(hwnd, SW_MAXIMIZE);
-  ASSERT_TRUE(WaitUntil([&] { return SameRect(WindowRectOf(hwnd), work); }));
+  ASSERT_TRUE(WaitUntil([&] { return WindowRectOf(hwnd) == work; }));
 
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
@@ -145,7 +141,7 @@ TEST(Placement, NewNormalPlaceOfAMaximisedWindowIsWhereRestoreGoes) {
   EXPECT_TRUE(IsZoomed(hwnd));
   ShowWindow(hwnd, SW_RESTORE);
   const RECT expected{work.left + 200, work.top + 150, work.left + 500, work.top + 350};
-  EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(hwnd) && SameRect(WindowRectOf(hwnd), expected); }));
+  EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(hwnd) && WindowRectOf(hwnd) == expected; }));
 }
 
 TEST(OwnedWindow, StaysAboveItsOwnerAndOutlivesItsHiding) {
