@@ -4,7 +4,6 @@
 #include "support/WindowSearch.h"
 
 #include <cstdio>
-#include <sstream>
 
 namespace testsupport {
 namespace {
