@@ -41,7 +41,8 @@ TEST_P(LoginWindowOffset, LiesAtTheBuildsOffsetFromTheStartWindow)
     EXPECT_EQ(610, login.width);
     EXPECT_EQ(390, login.height);
     // An owned window: only the start window stands for the program in the taskbar.
-    EXPECT_EQ(std::optional<bool>(false), session.EventualTaskbarListing([&] { return session.LoginWindow(); }));
+    EXPECT_EQ(std::optional<bool>(false), session.EventualTaskbarListing([&] { return session.LoginWindow(); }))
+        << session.Log();
 }
 
 INSTANTIATE_TEST_SUITE_P(Builds, LoginWindowOffset,

@@ -1,10 +1,10 @@
 #include "e2e/Session.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <vector>
 
 #include "support/WindowSearch.h"
@@ -116,14 +116,10 @@ Rect Session::WindowRect(unsigned long window)
 
 std::optional<bool> Session::TaskbarListing(unsigned long window)
 {
-    std::ostringstream hex;
-    hex << "0x" << std::hex << window;
-    const std::string clients = Xdo::Run({"xprop", "-root", "_NET_CLIENT_LIST"});
-    // xprop prints nothing on standard output for a window that is gone.
-    const std::string state = Xdo::Run({"xprop", "-id", std::to_string(window), "_NET_WM_STATE"});
-    if (window == 0 || clients.find(hex.str()) == std::string::npos || state.empty())
+    const auto state = testsupport::WindowSearch::ManagedState(window);
+    if (!state)
         return std::nullopt;
-    return state.find("SKIP_TASKBAR") == std::string::npos;
+    return std::find(state->begin(), state->end(), "_NET_WM_STATE_SKIP_TASKBAR") == state->end();
 }
 
 std::optional<bool> Session::EventualTaskbarListing(const std::function<unsigned long()>& window)

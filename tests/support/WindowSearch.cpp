@@ -6,6 +6,7 @@
 
 #include <regex.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace testsupport {
@@ -58,7 +59,41 @@ void Walk(Display* display, Window window, const std::function<void(Window)>& vi
   if (children) XFree(children);
 }
 
+std::vector<Atom> Atoms(Display* display, Window window, const char* name, Atom type) {
+  const std::string bytes = Property(display, window, name, type);
+  std::vector<Atom> atoms(bytes.size() / sizeof(long));
+  for (size_t i = 0; i < atoms.size(); ++i) atoms[i] = reinterpret_cast<const long*>(bytes.data())[i];
+  return atoms;
+}
+
+std::optional<std::vector<std::string>> ReadManagedState(Display* display, Window window) {
+  const std::vector<Atom> clients = Atoms(display, DefaultRootWindow(display), "_NET_CLIENT_LIST", XA_WINDOW);
+  if (std::find(clients.begin(), clients.end(), window) == clients.end() || !Viewable(display, window))
+    return std::nullopt;
+  std::vector<std::string> names;
+  for (Atom state : Atoms(display, window, "_NET_WM_STATE", XA_ATOM)) {
+    char* name = XGetAtomName(display, state);
+    names.emplace_back(name ? name : "");
+    if (name) XFree(name);
+  }
+  return names;
+}
+
 }  // namespace
+
+std::optional<std::vector<std::string>> WindowSearch::ManagedState(unsigned long window) {
+  if (window == 0) return std::nullopt;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return std::nullopt;
+  const auto previous = XSetErrorHandler(IgnoreError);
+  XGrabServer(display);
+  auto state = ReadManagedState(display, window);
+  XUngrabServer(display);
+  XSync(display, False);
+  XSetErrorHandler(previous);
+  XCloseDisplay(display);
+  return state;
+}
 
 std::vector<unsigned long> WindowSearch::Visible(const std::string& name, pid_t pid) {
   std::vector<unsigned long> found;
