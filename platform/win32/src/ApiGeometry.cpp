@@ -11,6 +11,10 @@
 #include <QScreen>
 #include <QStyleHints>
 #include <QWidget>
+#include <QWindow>
+#include <QBackingStore>
+#include <QtGui/qpa/qplatformbackingstore.h>
+#include <QtWidgets/private/qwidget_p.h>
 #include <functional>
 #include <map>
 
@@ -107,6 +111,17 @@ QScreen* ScreenOf(HMONITOR monitor) {
 QPoint ClientOriginOf(HWND hwnd) {
   auto window = WindowRegistry::Instance().Find(hwnd);
   return window ? window->ClientOrigin() : QPoint(0, 0);
+}
+
+// When the first browser view arrives in a window, Qt replaces the window's native window with
+// one that composes on the GPU, and it deactivates the old one mid-way: a program answering that
+// WM_ACTIVATE with UpdateWindow would flush through a surface that is not there yet. Such a window
+// paints on the loop's next turn instead.
+bool CanPaintNow(QWidget& widget) {
+  QWidget* top = widget.window();
+  if (!top->windowHandle() || !QWidgetPrivate::get(top)->usesRhiFlush) return true;
+  QBackingStore* store = top->backingStore();
+  return store && store->handle() && store->handle()->rhi();
 }
 
 }  // namespace
@@ -271,7 +286,12 @@ BOOL WINAPI ValidateRect(HWND hwnd, const RECT*) {
 BOOL WINAPI UpdateWindow(HWND hwnd) {
   auto window = FindOwnedOrFail(hwnd, "UpdateWindow");
   if (!window || !window->widget) return FALSE;
-  if (window->widget->isVisible()) window->widget->repaint();
+  if (!window->widget->isVisible()) return TRUE;
+  if (CanPaintNow(*window->widget)) {
+    window->widget->repaint();
+  } else {
+    window->widget->update();
+  }
   return TRUE;
 }
 

@@ -243,6 +243,22 @@ TEST(Taskbar, KeepsTheListingOnANewNativeWindow) {
   });
 }
 
+// Qt deactivates a window while it replaces its native window for a GPU-composed child; a
+// program that repaints on WM_ACTIVATE must not flush through the surface that is not there yet.
+TEST(ActivationRepaint, SurvivesANewNativeWindow) {
+  auto log = std::make_shared<MessageLog>();
+  TestWindow window("repainting", log, [](HWND hwnd, UINT msg, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    if (msg == WM_ACTIVATE) UpdateWindow(hwnd);
+    return std::nullopt;
+  });
+  ASSERT_TRUE(window.Create(WS_POPUP | WS_VISIBLE, WS_EX_APPWINDOW, 100, 100, 400, 300));
+  ASSERT_TRUE(WaitUntil([&] { return Managed(window.Handle()) && GetActiveWindow() == window.Handle(); }));
+  const unsigned long before = XidOf(window.Handle());
+  (new QOpenGLWidget(win32qt::WidgetFromHwnd(window.Handle())))->show();
+  EXPECT_TRUE(WaitUntil([&] { return Managed(window.Handle()) && XidOf(window.Handle()) != before; }));
+  EXPECT_GE(window.Count(WM_ACTIVATE), 2u);
+}
+
 TEST(Mouse, CaptionDragMovesTheWindowThroughTheWindowManager) {
   auto log = std::make_shared<MessageLog>();
   TestWindow window("dragged", log, CaptionOnTop());
