@@ -79,19 +79,29 @@ std::optional<std::vector<std::string>> ReadManagedState(Display* display, Windo
   return names;
 }
 
-}  // namespace
-
-std::optional<std::vector<std::string>> WindowSearch::ManagedState(unsigned long window) {
-  if (window == 0) return std::nullopt;
+// Runs `use` on a connection of its own on which X errors of vanished windows are ignored;
+// false when the display cannot be opened.
+bool WithConnection(const std::function<void(Display*)>& use) {
   Display* display = XOpenDisplay(nullptr);
-  if (!display) return std::nullopt;
+  if (!display) return false;
   const auto previous = XSetErrorHandler(IgnoreError);
-  XGrabServer(display);
-  auto state = ReadManagedState(display, window);
-  XUngrabServer(display);
+  use(display);
   XSync(display, False);
   XSetErrorHandler(previous);
   XCloseDisplay(display);
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> WindowSearch::ManagedState(unsigned long window) {
+  std::optional<std::vector<std::string>> state;
+  if (window == 0) return state;
+  WithConnection([&](Display* display) {
+    XGrabServer(display);
+    state = ReadManagedState(display, window);
+    XUngrabServer(display);
+  });
   return state;
 }
 
@@ -99,20 +109,13 @@ std::vector<unsigned long> WindowSearch::Visible(const std::string& name, pid_t 
   std::vector<unsigned long> found;
   regex_t pattern;
   if (regcomp(&pattern, name.c_str(), REG_EXTENDED | REG_NOSUB) != 0) return found;
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) {
-    regfree(&pattern);
-    return found;
-  }
-  const auto previous = XSetErrorHandler(IgnoreError);
-  Walk(display, DefaultRootWindow(display), [&](Window window) {
-    if (pid && Pid(display, window) != pid) return;
-    if (regexec(&pattern, Name(display, window).c_str(), 0, nullptr, 0) == 0 && Viewable(display, window))
-      found.push_back(window);
+  WithConnection([&](Display* display) {
+    Walk(display, DefaultRootWindow(display), [&](Window window) {
+      if (pid && Pid(display, window) != pid) return;
+      if (regexec(&pattern, Name(display, window).c_str(), 0, nullptr, 0) == 0 && Viewable(display, window))
+        found.push_back(window);
+    });
   });
-  XSync(display, False);
-  XSetErrorHandler(previous);
-  XCloseDisplay(display);
   regfree(&pattern);
   return found;
 }

@@ -7,12 +7,12 @@
 #include "WindowState.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyleHints>
 #include <QWidget>
 #include <QWindow>
-#include <QBackingStore>
 #include <QtGui/qpa/qplatformbackingstore.h>
 #include <QtWidgets/private/qwidget_p.h>
 #include <functional>
